@@ -1,0 +1,6 @@
+#include "file/file_commands.h"
+
+const char* const DialogFilter = "Raw Text (*.rawtext)|*.rawtext|All files (*.*)|*.*";
+
+void openCommand() {}
+void saveCommand() {}
