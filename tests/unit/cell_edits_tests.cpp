@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <ostream>
 
 #include "model/cell_edits.h"
 #include "model/editor_state.h"
@@ -24,6 +25,10 @@ struct PickerCase {
     int32_t index;
     int32_t code;
 };
+
+std::ostream& operator<<(std::ostream& out, const PickerCase& c) {
+    return out << "charset " << c.charset << " index " << c.index;
+}
 
 class PickerMapping : public ::testing::TestWithParam<PickerCase> {};
 
