@@ -8,6 +8,7 @@ int64_t fileSize(const std::string& path);
 // Absolute path of the current directory.
 std::string currentDirectory();
 
+// Opens an existing regular file; false for anything else. Opening closes any file still open.
 bool openForReading(const std::string& path);
 // Reads up to `count` bytes; returns how many were read. Bytes beyond those keep their contents.
 int64_t readBlock(void* destination, int64_t count);
@@ -24,5 +25,9 @@ void writeByte(uint8_t value);
 // permissions. False, with the target untouched and the temporary file gone, if any step failed.
 bool finishWriting();
 
-// Test aid: writes fail once this many bytes have been written in total (negative: never).
+// Test aids. Writes fail, as on a full disk, once this many bytes have been written (negative: never).
 void simulateFullDiskAfter(int64_t bytes);
+// Reads stop, as at end of file, once this many bytes have been read (negative: never).
+void simulateShortReadAfter(int64_t bytes);
+// openForReading fails for this one path, as for a file without read permission ("": none).
+void simulateUnreadable(const std::string& path);

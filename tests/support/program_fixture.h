@@ -2,9 +2,13 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "support/fake_platform.h"
 
-void startFakeProgram();
+// `arguments` are what follows the program name on the command line.
+void startFakeProgram(const std::vector<std::string>& arguments = {});
 
 class ProgramTest : public ::testing::Test {
 protected:
