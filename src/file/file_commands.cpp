@@ -44,6 +44,10 @@ void saveCommand() {
     if (path.empty()) return;
     if (entry == 0) path = withExtension(path);
     if (fileSize(path) >= 0 && !askYesNo("File exists", "Overwrite?")) return;
+    writeScreenFile(path);
+}
+
+void writeScreenFile(const std::string& path) {
     if (!createForWriting(path)) {
         showMessage("Writefile", "Error write " + path);
         return;
