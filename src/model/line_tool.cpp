@@ -11,6 +11,8 @@
 
 void lineToolClick(int32_t column, int32_t row) {
     if (editor.anchorColumn == -1 && editor.anchorRow == -1) {
+        // Clicks arrive inside the view, so a cell left of or above it cannot become an anchor.
+        if (column < 0 || row < 0) return;
         editor.anchorColumn = column;
         editor.anchorRow = row;
         return;

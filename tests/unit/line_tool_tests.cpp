@@ -131,6 +131,14 @@ TEST_F(LineToolTest, FirstClickOnlySetsTheAnchor) {
     EXPECT_EQ(std::memcmp(before, screen, sizeof before), 0);
 }
 
+TEST_F(LineToolTest, FirstClickLeftOfOrAboveTheViewSetsNoAnchor) {
+    for (Cell cell : {Cell{-1, 3}, Cell{4, -1}, Cell{-54, -1}, Cell{INT32_MIN, 0}}) {
+        toolClick(cell.first, cell.second);
+        EXPECT_EQ(editor.anchorColumn, -1);
+        EXPECT_EQ(editor.anchorRow, -1);
+    }
+}
+
 TEST_F(LineToolTest, PreviewRedrawsAndLeavesThePlanesAsTheyWere) {
     for (int32_t i = 0; i < PictureImageBytes; ++i) pictureImage()[i] = static_cast<uint8_t>(i * 13 + 5);
     uint8_t before[PictureImageBytes];
