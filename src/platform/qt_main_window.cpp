@@ -52,7 +52,9 @@ bool openMainWindow(const std::string& title, int32_t contentWidth, int32_t cont
     clientArea = new ClientArea(mainWindow);
     clientArea->setGeometry(0, 0, contentWidth, contentHeight);
 
-    // Centred on the whole screen by the outer size, as far as the frame is known before showing.
+    // Centred on the whole screen by the outer size, as far as the window system tells the frame
+    // before the window is shown; creating the native window first lets it tell.
+    mainWindow->winId();
     const QRect screen = mainWindow->screen()->geometry();
     const QSize outer = mainWindow->frameGeometry().size();
     const int left = std::max(0, (screen.width() - outer.width()) / 2);
