@@ -1,7 +1,6 @@
 #include "platform/qt_keyboard_state.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QKeyEvent>
 
 #include "platform/keyboard_state.h"
@@ -31,8 +30,4 @@ void trackEscapeKey() {
     qApp->installEventFilter(new EscapeTracker(qApp));
 }
 
-bool isEscapeDown() {
-    bool answered = false;
-    const bool down = x11EscapeDown(&answered);
-    return answered ? down : escapeSeenDown;
-}
+bool isEscapeDown() { return x11EscapeDown().value_or(escapeSeenDown); }

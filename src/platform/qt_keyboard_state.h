@@ -1,7 +1,8 @@
-// Escape as the application has seen it, for platforms where the key state cannot be asked.
+// Escape's state: asked of the X server where there is one, else as the application has seen it.
 #pragma once
+#include <optional>
 
 // Starts following Escape presses and releases in every widget of the application.
 void trackEscapeKey();
-// The X server's answer about Escape; false in `answered` when this is not X11.
-bool x11EscapeDown(bool* answered);
+// Whether the X server has Escape down; nothing when the application does not run on X11.
+std::optional<bool> x11EscapeDown();

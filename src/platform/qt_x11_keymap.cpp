@@ -7,17 +7,15 @@
 #include <X11/Xlib.h>
 #include <X11/keysym.h>
 
-bool x11EscapeDown(bool* answered) {
-    *answered = false;
+std::optional<bool> x11EscapeDown() {
     // Only the xcb platform has the X11 interface; asking elsewhere would crash.
-    if (qGuiApp == nullptr || QGuiApplication::platformName() != "xcb") return false;
+    if (qGuiApp == nullptr || QGuiApplication::platformName() != "xcb") return std::nullopt;
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     Display* display = x11 != nullptr ? x11->display() : nullptr;
-    if (display == nullptr) return false;
+    if (display == nullptr) return std::nullopt;
     const KeyCode escape = XKeysymToKeycode(display, XK_Escape);
-    if (escape == 0) return false;
+    if (escape == 0) return std::nullopt;
     char keys[32];
     XQueryKeymap(display, keys);
-    *answered = true;
     return (keys[escape / 8] & (1 << (escape % 8))) != 0;
 }
