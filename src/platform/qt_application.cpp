@@ -3,19 +3,24 @@
 #include <QStyle>
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 #include "platform/events.h"
 #include "platform/qt_keyboard_state.h"
 #include "platform/qt_widgets.h"
 #include "platform/window.h"
 
-// QApplication keeps a reference to the argument count for its whole life.
+// QApplication's own copy of the command line, alive as long as it is. It takes out the options
+// it knows, so it gets a copy: the program's arguments stay as main received them.
 static int applicationArgc = 0;
+static std::vector<char*> applicationArgv;
 
 void initPlatform(int argc, char** argv) {
     if (application != nullptr) return;
     applicationArgc = argc;
-    application = new QApplication(applicationArgc, argv);
+    applicationArgv.assign(argv, argv + argc);
+    applicationArgv.push_back(nullptr);
+    application = new QApplication(applicationArgc, applicationArgv.data());
     trackEscapeKey();
 }
 
