@@ -91,12 +91,9 @@ void CanvasWidget::keyPressEvent(QKeyEvent* event) {
          virtualKeyCode(event->key(), event->modifiers()));
 }
 
-void CanvasWidget::dragEnterEvent(QDragEnterEvent* event) {
-    if (droppedPaths(event->mimeData()).isEmpty()) return event->ignore();
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
-}
+void CanvasWidget::dragEnterEvent(QDragEnterEvent* event) { dragMoveEvent(event); }
 
+// Files are taken as copies; anything without a local file is refused.
 void CanvasWidget::dragMoveEvent(QDragMoveEvent* event) {
     if (droppedPaths(event->mimeData()).isEmpty()) return event->ignore();
     event->setDropAction(Qt::CopyAction);
