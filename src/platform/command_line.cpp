@@ -11,4 +11,6 @@ void recordCommandLine(int argc, char** argv) {
 
 int32_t argumentCount() { return argumentTotal; }
 
-std::string firstArgument() { return argumentTotal > 0 ? std::string(arguments[1]) : std::string(); }
+std::string firstArgument() {
+    return argumentTotal > 0 && arguments[1] != nullptr ? std::string(arguments[1]) : std::string();
+}
