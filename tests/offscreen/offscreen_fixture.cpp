@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "app/event_loop.h"
 #include "app/startup.h"
 #include "model/editor_state.h"
 #include "model/screen_buffer.h"
@@ -74,6 +75,13 @@ std::vector<Event> takeQueuedEvents() {
         events.push_back(currentEvent());
     }
     return events;
+}
+
+void routeQueuedEvents() {
+    while (!eventQueueEmpty()) {
+        takeNextEvent();
+        routeEvent();
+    }
 }
 
 void answerNextDialog(std::function<void(QWidget*)> answer) {

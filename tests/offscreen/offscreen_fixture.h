@@ -33,6 +33,8 @@ void releaseInClientArea(QPoint position);
 
 // Every event queued so far, in order; the queue is empty afterwards.
 std::vector<Event> takeQueuedEvents();
+// Routes every queued event the way the loop does, one at a time, including any its handlers queue.
+void routeQueuedEvents();
 
 // Runs `answer` on the next modal dialog, from inside that dialog's own loop, once it is showing.
 void answerNextDialog(std::function<void(QWidget*)> answer);
