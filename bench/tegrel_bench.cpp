@@ -8,6 +8,7 @@
 #include <map>
 #include <random>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include "app/startup.h"
@@ -64,6 +65,8 @@ bool fastDrawingMatchesReference() {
 class MedianCollector : public benchmark::ConsoleReporter {
 public:
     std::map<std::string, double> medians;
+
+    MedianCollector() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular) {}
 
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs)
