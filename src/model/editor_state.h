@@ -20,5 +20,3 @@ struct EditorState {
 
 // The one editing state of the process.
 extern EditorState editor;
-
-inline bool anchorSet() { return editor.anchorColumn != -1 || editor.anchorRow != -1; }
