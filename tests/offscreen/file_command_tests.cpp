@@ -27,14 +27,10 @@ void PrintTo(Way way, std::ostream* os) { *os << (way == Way::MenuItem ? "menu i
 void choose(int32_t id, Way way) {
     if (way == Way::Shortcut) {
         QTest::keyClick(mainWindow, id == MenuOpen ? Qt::Key_O : Qt::Key_S, Qt::ControlModifier);
+        routeQueuedEvents();
     } else {
-        QAction* item = nullptr;
-        for (QAction* action : menuBar->findChildren<QAction*>())
-            if (action->data().isValid() && action->data().toInt() == id) item = action;
-        ASSERT_NE(item, nullptr);
-        item->trigger();
+        chooseMenuItem(id);
     }
-    routeQueuedEvents();
 }
 
 QByteArray pictureBytes() {

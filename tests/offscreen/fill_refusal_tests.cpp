@@ -12,16 +12,6 @@
 
 namespace {
 
-void chooseMenuItem(int32_t id) {
-    for (QAction* action : menuBar->findChildren<QAction*>())
-        if (action->data().isValid() && action->data().toInt() == id) {
-            action->trigger();
-            routeQueuedEvents();
-            return;
-        }
-    ADD_FAILURE() << "no menu item " << id;
-}
-
 void clickAt(CanvasId canvas, QPoint position) {
     movePointer(canvas, position);
     routeQueuedEvents();

@@ -33,12 +33,6 @@ QMenu* menuTitled(const char* title) {
     return nullptr;
 }
 
-QAction* itemOf(int32_t id) {
-    for (QAction* action : menuBar->findChildren<QAction*>())
-        if (action->data().isValid() && action->data().toInt() == id) return action;
-    return nullptr;
-}
-
 std::vector<int32_t> checkedItems() {
     std::vector<int32_t> ids;
     for (int32_t id = 0; id <= 40; ++id)
@@ -47,7 +41,7 @@ std::vector<int32_t> checkedItems() {
 }
 
 void chooseItem(int32_t id) {
-    QAction* action = itemOf(id);
+    QAction* action = menuItem(id);
     ASSERT_NE(action, nullptr);
     action->trigger();
     waitEvent();
@@ -69,7 +63,7 @@ TEST_F(QtProgramTest, MenuBarHoldsFileModeAndDrawInOrder) {
 class MenuItems : public QtProgramTest, public ::testing::WithParamInterface<int32_t> {};
 
 TEST_P(MenuItems, RaiseAMenuEventWithTheirIdentifier) {
-    QAction* action = itemOf(GetParam());
+    QAction* action = menuItem(GetParam());
     ASSERT_NE(action, nullptr);
     action->trigger();
     const std::vector<Event> events = takeQueuedEvents();
@@ -84,8 +78,8 @@ INSTANTIATE_TEST_SUITE_P(EveryItem, MenuItems,
 
 TEST_F(QtProgramTest, StartUpMarksUpperAndBackgroundSixOnly) {
     EXPECT_EQ(checkedItems(), (std::vector<int32_t>{MenuUpper, MenuBackgroundBase + 6}));
-    EXPECT_TRUE(itemOf(MenuUpper)->isChecked());
-    EXPECT_FALSE(itemOf(MenuPen)->isCheckable()) << "an item that never carries a mark shows none";
+    EXPECT_TRUE(menuItem(MenuUpper)->isChecked());
+    EXPECT_FALSE(menuItem(MenuPen)->isCheckable()) << "an item that never carries a mark shows none";
 }
 
 // A command, and the marks once the program has handled it.
@@ -117,8 +111,8 @@ INSTANTIATE_TEST_SUITE_P(Commands, Marks, ::testing::ValuesIn(MarkCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(QtProgramTest, ChoosingAnItemDoesNotFlipItsMarkBeforeTheProgramActs) {
-    itemOf(MenuUpper)->trigger();
-    itemOf(MenuPen)->trigger();
+    menuItem(MenuUpper)->trigger();
+    menuItem(MenuPen)->trigger();
     EXPECT_TRUE(menuChecked(MenuUpper));
     EXPECT_FALSE(menuChecked(MenuPen));
 }

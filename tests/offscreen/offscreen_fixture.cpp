@@ -84,6 +84,23 @@ void routeQueuedEvents() {
     }
 }
 
+QAction* menuItem(int32_t id) {
+    if (menuBar == nullptr) return nullptr;
+    for (QAction* action : menuBar->findChildren<QAction*>())
+        if (action->data().isValid() && action->data().toInt() == id) return action;
+    return nullptr;
+}
+
+void chooseMenuItem(int32_t id) {
+    QAction* action = menuItem(id);
+    if (action == nullptr) {
+        ADD_FAILURE() << "no menu item " << id;
+        return;
+    }
+    action->trigger();
+    routeQueuedEvents();
+}
+
 void answerNextDialog(std::function<void(QWidget*)> answer) {
     QTimer::singleShot(10, [answer] {
         QWidget* dialog = QApplication::activeModalWidget();

@@ -3,6 +3,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QPoint>
 #include <functional>
 #include <vector>
@@ -35,6 +36,11 @@ void releaseInClientArea(QPoint position);
 std::vector<Event> takeQueuedEvents();
 // Routes every queued event the way the loop does, one at a time, including any its handlers queue.
 void routeQueuedEvents();
+
+// The menu item with this identifier, inside the submenu too; null when there is none.
+QAction* menuItem(int32_t id);
+// Chooses the item as a user would and routes what that raised.
+void chooseMenuItem(int32_t id);
 
 // Runs `answer` on the next modal dialog, from inside that dialog's own loop, once it is showing.
 void answerNextDialog(std::function<void(QWidget*)> answer);

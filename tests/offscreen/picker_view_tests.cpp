@@ -81,16 +81,6 @@ void leaveForTheScreenView() {
     routeQueuedEvents();
 }
 
-void chooseMenuItem(int32_t id) {
-    for (QAction* action : menuBar->findChildren<QAction*>())
-        if (action->data().isValid() && action->data().toInt() == id) {
-            action->trigger();
-            routeQueuedEvents();
-            return;
-        }
-    ADD_FAILURE() << "no menu item " << id;
-}
-
 class QtPicker : public QtProgramTest {};
 
 TEST_F(QtPicker, StartsWithTheSpaceFramedGreenAndTheLightBlueMarker) {
